@@ -12,4 +12,6 @@ void* AlignedAlloc(std::size_t size, std::size_t alignment) {
     return block;
 }
 
-void AlignedFree(void* block) { std::free(block); }
+void AlignedFree(void* block) {
+    std::free(block);
+}

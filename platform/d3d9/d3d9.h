@@ -271,7 +271,8 @@ struct D3DVERTEXELEMENT9 {
     BYTE UsageIndex;
 };
 
-#define D3DDECL_END() {0xFF, 0, D3DDECLTYPE_UNUSED, 0, 0, 0}
+#define D3DDECL_END() \
+    { 0xFF, 0, D3DDECLTYPE_UNUSED, 0, 0, 0 }
 
 constexpr UINT MAXD3DDECLLENGTH = 64;  // elements before the end marker
 
@@ -352,18 +353,18 @@ struct IDirect3D9;
 struct IDirect3DDevice9;
 struct IDirect3DSurface9;
 
-inline constexpr IID IID_IDirect3D9 = {0x6466d309, 0x0001, 0x4d33,
-                                       {0x44, 0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01}};
-inline constexpr IID IID_IDirect3DDevice9 = {0x6466d309, 0x0002, 0x4d33,
-                                             {0x44, 0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02}};
+inline constexpr IID IID_IDirect3D9 = {
+    0x6466d309, 0x0001, 0x4d33, {0x44, 0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01}};
+inline constexpr IID IID_IDirect3DDevice9 = {
+    0x6466d309, 0x0002, 0x4d33, {0x44, 0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02}};
 inline constexpr IID IID_IDirect3DResource9 = {
     0x6466d309, 0x0003, 0x4d33, {0x44, 0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03}};
 inline constexpr IID IID_IDirect3DBaseTexture9 = {
     0x6466d309, 0x0004, 0x4d33, {0x44, 0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04}};
-inline constexpr IID IID_IDirect3DTexture9 = {0x6466d309, 0x0005, 0x4d33,
-                                              {0x44, 0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x05}};
-inline constexpr IID IID_IDirect3DSurface9 = {0x6466d309, 0x0006, 0x4d33,
-                                              {0x44, 0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x06}};
+inline constexpr IID IID_IDirect3DTexture9 = {
+    0x6466d309, 0x0005, 0x4d33, {0x44, 0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x05}};
+inline constexpr IID IID_IDirect3DSurface9 = {
+    0x6466d309, 0x0006, 0x4d33, {0x44, 0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x06}};
 inline constexpr IID IID_IDirect3DVertexDeclaration9 = {
     0x6466d309, 0x0007, 0x4d33, {0x44, 0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x07}};
 
@@ -397,8 +398,7 @@ struct IDirect3DTexture9 : IDirect3DBaseTexture9 {
     virtual HRESULT GetLevelDesc(UINT level, D3DSURFACE_DESC* desc) = 0;
     virtual HRESULT GetSurfaceLevel(UINT level, IDirect3DSurface9** surface) = 0;
     // A lock gives the level's bytes, rows from the top down; the unlock uploads them.
-    virtual HRESULT LockRect(UINT level, D3DLOCKED_RECT* locked, const RECT* rect,
-                             DWORD flags) = 0;
+    virtual HRESULT LockRect(UINT level, D3DLOCKED_RECT* locked, const RECT* rect, DWORD flags) = 0;
     virtual HRESULT UnlockRect(UINT level) = 0;
 
 protected:
@@ -456,8 +456,8 @@ struct IDirect3DDevice9 : IUnknown {
     virtual HRESULT DrawPrimitiveUP(D3DPRIMITIVETYPE type, UINT primitiveCount,
                                     const void* vertices, UINT stride) = 0;
     // Shows the whole back buffer over the whole client area; only null arguments are honoured.
-    virtual HRESULT Present(const RECT* sourceRect, const RECT* destRect,
-                            HWND destWindowOverride, const void* dirtyRegion) = 0;
+    virtual HRESULT Present(const RECT* sourceRect, const RECT* destRect, HWND destWindowOverride,
+                            const void* dirtyRegion) = 0;
 
 protected:
     ~IDirect3DDevice9() = default;

@@ -22,8 +22,8 @@
 
 #include "platform/d3d9/d3d9.h"
 
-inline constexpr IID IID_IDirect3DDevice9Gl = {0x6466d309, 0x0100, 0x474c,
-                                               {0x50, 0x52, 0x49, 0x56, 0x00, 0x00, 0x00, 0x01}};
+inline constexpr IID IID_IDirect3DDevice9Gl = {
+    0x6466d309, 0x0100, 0x474c, {0x50, 0x52, 0x49, 0x56, 0x00, 0x00, 0x00, 0x01}};
 inline constexpr IID IID_IDirect3D9Diagnostics = {
     0x6466d309, 0x0101, 0x474c, {0x50, 0x52, 0x49, 0x56, 0x00, 0x00, 0x00, 0x02}};
 
@@ -63,8 +63,8 @@ struct IDirect3DDevice9Gl : IUnknown {
     virtual HRESULT GetShaderProgram(IDirect3DShaderProgram9Gl** program) = 0;
     // Sets count values of the given type into a uniform of the program (any program, bound
     // or not). A location of −1 is ignored, as in OpenGL.
-    virtual HRESULT SetUniform(IDirect3DShaderProgram9Gl* program, INT location,
-                               GlUniformType type, const void* values, UINT count) = 0;
+    virtual HRESULT SetUniform(IDirect3DShaderProgram9Gl* program, INT location, GlUniformType type,
+                               const void* values, UINT count) = 0;
 
 protected:
     ~IDirect3DDevice9Gl() = default;

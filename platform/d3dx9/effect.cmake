@@ -1,0 +1,1 @@
+# Sources of the effect part of d3dx9.

@@ -1,0 +1,1 @@
+# Sources of the font part of d3dx9.

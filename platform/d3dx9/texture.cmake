@@ -1,0 +1,4 @@
+# Sources of the texture part of d3dx9.
+target_sources(d3dx9 PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/d3dx9_image.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/d3dx9_texture.cpp)

@@ -1,0 +1,1 @@
+# Tests of the effect part of d3dx9.

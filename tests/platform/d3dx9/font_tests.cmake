@@ -1,0 +1,1 @@
+# Tests of the font part of d3dx9.
