@@ -131,13 +131,18 @@ bool Device::CreateBackBuffer() {
     return true;
 }
 
-Device::~Device() {
+void Device::OnLastPublicReference() {
+    // Nobody holds the device or anything made on it any more: its bindings go, and with them
+    // the objects only they kept. Each of those holds the device (privately) until it has
+    // given back its OpenGL objects, so the device itself goes with the last of them.
     MakeCurrent();
-    // Bindings go first: objects the program no longer holds are destroyed with them, while
-    // the context they live in still exists.
     for (auto& texture : m_textures) texture.reset();
     m_declaration.reset();
     m_program.reset();
+}
+
+Device::~Device() {
+    MakeCurrent();
     if (m_backBuffer) m_backBuffer->DestroyOwned();
     glDeleteSamplers(kTextureUnitCount, m_samplers);
     glDeleteBuffers(1, &m_vertexBuffer);

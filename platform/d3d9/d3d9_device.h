@@ -90,6 +90,7 @@ private:
     Device(Direct3D9* d3d, const D3DCAPS9& caps, HWND window, SDL_Window* sdlWindow,
            SDL_GLContext context, const D3DPRESENT_PARAMETERS& parameters);
     ~Device() override;
+    void OnLastPublicReference() override;
     bool CreateBackBuffer();
     static int SlotOf(DWORD sampler);
 

@@ -5,7 +5,9 @@
 // is destroyed once both reach zero. A device child holds one public reference to its device
 // while it has public references itself, so a device outlives everything made on it that the
 // program still holds, and a device released too early is visible in the live count rather
-// than a crash. Objects owned by a container (the back buffer by its device, texture levels by
+// than a crash. A child also holds a private reference to its device for its whole life, so
+// that the device and its context are still there when the child gives back its OpenGL
+// objects. Objects owned by a container (the back buffer by its device, texture levels by
 // their texture) forward their references to the container instead.
 #pragma once
 

@@ -82,12 +82,14 @@ ShaderProgram::ShaderProgram(Device* device, GLuint name)
       m_alphaFuncLocation(glGetUniformLocation(name, kAlphaFuncUniform)),
       m_alphaRefLocation(glGetUniformLocation(name, kAlphaRefUniform)) {
     m_device->AddRef();
+    m_device->AddRefPrivate();  // until the OpenGL program is gone
 }
 
 ShaderProgram::~ShaderProgram() {
     m_device->MakeCurrent();
     m_device->Gl().UseProgram(0);
     glDeleteProgram(m_name);
+    m_device->ReleasePrivate();
 }
 
 void ShaderProgram::OnFirstPublicReference() {

@@ -58,6 +58,7 @@ HRESULT Surface::CreateSystemMemory(Device* device, UINT width, UINT height, D3D
     auto* created = new Surface(Kind::SystemMemory, device, width, height, format);
     created->m_bytes.assign(static_cast<size_t>(width) * height * 4, 0);
     device->AddRef();
+    device->AddRefPrivate();
     *surface = created;
     return D3D_OK;
 }
@@ -67,6 +68,7 @@ void Surface::DestroyOwned() {
 }
 
 Surface::~Surface() {
+    if (m_kind == Kind::SystemMemory) m_device->ReleasePrivate();
     if (m_kind != Kind::BackBuffer) return;
     m_device->MakeCurrent();
     if (m_framebuffer) {

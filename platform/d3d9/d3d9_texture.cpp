@@ -59,6 +59,7 @@ Texture::Texture(Device* device, D3DFORMAT format, DWORD usage, D3DPOOL pool)
       m_pool(pool),
       m_info(DecodeFormat(format)) {
     m_device->AddRef();
+    m_device->AddRefPrivate();  // until the OpenGL texture is gone
 }
 
 Texture::~Texture() {
@@ -69,6 +70,7 @@ Texture::~Texture() {
         m_device->Gl().Texture(Device::kUploadUnit, 0);
         glDeleteTextures(1, &m_name);
     }
+    m_device->ReleasePrivate();
 }
 
 void Texture::OnFirstPublicReference() {

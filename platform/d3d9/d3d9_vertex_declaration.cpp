@@ -27,9 +27,12 @@ HRESULT VertexDeclaration::Create(Device* device, const D3DVERTEXELEMENT9* eleme
 VertexDeclaration::VertexDeclaration(Device* device, std::vector<D3DVERTEXELEMENT9> elements)
     : m_device(device), m_elements(std::move(elements)) {
     m_device->AddRef();
+    m_device->AddRefPrivate();
 }
 
-VertexDeclaration::~VertexDeclaration() = default;
+VertexDeclaration::~VertexDeclaration() {
+    m_device->ReleasePrivate();
+}
 
 void VertexDeclaration::OnFirstPublicReference() {
     m_device->AddRef();
