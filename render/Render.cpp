@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "assets/DescrambleAsset.h"
+#include "assets/EmbeddedAssets.h"
+#include "platform/crt/aligned_memory.h"
 #include "render/RenderTexts.h"
 
 HMODULE g_d3d9Module = nullptr;
@@ -92,6 +95,29 @@ bool Render::Initialize(UINT width, UINT height, HWND window, bool windowed) {
     // 11. No profiling by graphics debugging tools.
     D3DPERF_SetOptions(1);
 
+    // 13–14. The embedded effect, unscrambled into a buffer of its own and created from it.
+    // A buffer that cannot be had fails like a creation that brings no error text.
+    unsigned char* effectText = DescrambleAsset(kEffectAsset, kEffectAssetSize);
+    if (!effectText) return false;
+    ID3DXBuffer* errors = nullptr;
+    const HRESULT created =
+        D3DXCreateEffect(m_device, effectText, kEffectAssetSize, nullptr, nullptr,
+                         D3DXSHADER_SKIPVALIDATION, nullptr, &m_effect, &errors);
+
+    // 15. A failed creation shows what the effect layer had to say about it.
+    if (created != D3D_OK) {
+        if (errors) {
+            MessageBoxA(window, static_cast<const char*>(errors->GetBufferPointer()),
+                        kShaderCompileErrorCaption, MB_OK);
+            errors->Release();
+        }
+        AlignedFree(effectText);
+        return false;
+    }
+
+    // 16. The effect works from its own copy; warnings that came with success are dropped.
+    if (errors) errors->Release();
+    AlignedFree(effectText);
     return true;
 }
 

@@ -9,10 +9,12 @@ struct SDL_Window;
 
 namespace win32 {
 
-// The SDL window behind a handle, or null when the handle names no window.
+// The SDL window behind a handle, or null when the handle names no window. A retained window
+// keeps answering after DestroyWindow (with its hidden SDL window) until its last release.
 SDL_Window* NativeWindow(HWND window);
 
 // A retained window keeps its SDL window (hidden once destroyed) until the last release.
+// Only a live window can be retained (false otherwise); each retain needs one release.
 bool RetainWindow(HWND window);
 void ReleaseWindow(HWND window);
 
@@ -21,7 +23,8 @@ void ReleaseWindow(HWND window);
 bool IsHeadless();
 
 // Makes sure SDL's video subsystem is up (choosing the offscreen driver where there is no
-// display). False when SDL cannot start at all.
+// display, or where the display cannot be reached). A driver named in SDL_VIDEODRIVER is
+// used as named, with no fallback. False when SDL cannot start at all.
 bool EnsureVideo();
 
 }  // namespace win32

@@ -85,6 +85,22 @@ struct WNDCLASSEXA {
     HICON hIconSm;
 };
 
+// What WM_CREATE carries in lParam: the arguments of CreateWindowExA.
+struct CREATESTRUCTA {
+    void* lpCreateParams;
+    HINSTANCE hInstance;
+    HMENU hMenu;
+    HWND hwndParent;
+    int cy;
+    int cx;
+    int y;
+    int x;
+    LONG style;
+    LPCSTR lpszName;
+    LPCSTR lpszClass;
+    DWORD dwExStyle;
+};
+
 // ---- Result codes ---------------------------------------------------------------------------
 
 constexpr HRESULT S_OK = 0;
@@ -155,8 +171,10 @@ constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 constexpr UINT WM_RBUTTONDOWN = 0x0204;
 constexpr UINT WM_RBUTTONUP = 0x0205;
+constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
 constexpr UINT WM_MBUTTONDOWN = 0x0207;
 constexpr UINT WM_MBUTTONUP = 0x0208;
+constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
 
 constexpr WPARAM MK_LBUTTON = 0x0001;
 constexpr WPARAM MK_RBUTTON = 0x0002;
@@ -188,6 +206,9 @@ constexpr int IDOK = 1;
 
 constexpr UINT CP_ACP = 0;  // the system's ANSI code page, which here is 932
 constexpr UINT CP_UTF8 = 65001;
+
+// MultiByteToWideChar: fail on an invalid sequence instead of writing U+FFFD for it.
+constexpr DWORD MB_ERR_INVALID_CHARS = 0x00000008;
 
 // ---- Operations -----------------------------------------------------------------------------
 
@@ -232,6 +253,8 @@ BOOL FreeLibrary(HMODULE module);
 
 // Converts code page 932 (CP_ACP) or UTF-8 text to UTF-16. With byteCount −1 the input runs to
 // its terminating zero, which is converted too. With wideCount 0 it returns the number of
-// code units needed; otherwise the number written, or 0 when the buffer is too small.
+// code units needed; otherwise the number written, or 0 when the buffer is too small. An
+// invalid sequence becomes U+FFFD, or fails the conversion with MB_ERR_INVALID_CHARS; any
+// other code page, a byteCount of 0 and a null text give 0.
 int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int byteCount, WCHAR* wide,
                         int wideCount);

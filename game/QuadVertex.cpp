@@ -1,0 +1,17 @@
+#include "game/QuadVertex.h"
+
+#include <cstddef>
+
+const D3DVERTEXELEMENT9 kQuadVertexElements[6] = {
+    {0, offsetof(QuadVertex, x), D3DDECLTYPE_FLOAT4, D3DDECLMETHOD_DEFAULT, D3DDECLUSAGE_POSITION,
+     0},
+    {0, offsetof(QuadVertex, color0), D3DDECLTYPE_D3DCOLOR, D3DDECLMETHOD_DEFAULT,
+     D3DDECLUSAGE_COLOR, 0},
+    {0, offsetof(QuadVertex, u0), D3DDECLTYPE_FLOAT2, D3DDECLMETHOD_DEFAULT, D3DDECLUSAGE_TEXCOORD,
+     0},
+    {0, offsetof(QuadVertex, color1), D3DDECLTYPE_D3DCOLOR, D3DDECLMETHOD_DEFAULT,
+     D3DDECLUSAGE_COLOR, 1},
+    {0, offsetof(QuadVertex, u1), D3DDECLTYPE_FLOAT2, D3DDECLMETHOD_DEFAULT, D3DDECLUSAGE_TEXCOORD,
+     1},
+    D3DDECL_END(),
+};

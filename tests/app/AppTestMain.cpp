@@ -1,0 +1,10 @@
+// The application shell's tests run headless.
+
+#include "HeadlessEnvironment.h"
+
+namespace {
+
+::testing::Environment* const kHeadless =
+    ::testing::AddGlobalTestEnvironment(new win32test::HeadlessEnvironment);
+
+}  // namespace
