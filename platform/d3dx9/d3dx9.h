@@ -121,6 +121,7 @@ constexpr DWORD DEFAULT_CHARSET = 1;
 constexpr DWORD SHIFTJIS_CHARSET = 128;
 constexpr DWORD OUT_DEFAULT_PRECIS = 0;
 constexpr DWORD DEFAULT_QUALITY = 0;
+constexpr DWORD NONANTIALIASED_QUALITY = 3;
 constexpr DWORD ANTIALIASED_QUALITY = 4;
 constexpr DWORD CLEARTYPE_QUALITY = 5;
 constexpr DWORD DEFAULT_PITCH = 0;
@@ -152,8 +153,8 @@ protected:
     ~ID3DXFont() = default;
 };
 
-// Height is the character cell height in pixels. Fails with a negative result when no face
-// that covers Japanese text can be had.
+// Height is the character cell height in pixels (negative: the em height), at most 1024 either
+// way. Fails with a negative result when no face that covers Japanese text can be had.
 HRESULT D3DXCreateFontA(IDirect3DDevice9* device, INT height, UINT width, UINT weight,
                         UINT mipLevels, BOOL italic, DWORD charSet, DWORD outputPrecision,
                         DWORD quality, DWORD pitchAndFamily, LPCSTR faceName, ID3DXFont** font);

@@ -60,7 +60,8 @@ HRESULT RecordingDevice::CreateVertexDeclaration(const D3DVERTEXELEMENT9*,
     m_log->push_back("CreateVertexDeclaration");
     *declaration = nullptr;
     if (failDeclaration) return D3DERR_INVALIDCALL;
-    *declaration = new FakeDeclaration;
+    this->declaration.AddRef();
+    *declaration = &this->declaration;
     return D3D_OK;
 }
 

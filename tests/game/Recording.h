@@ -63,11 +63,19 @@ private:
     Log* m_log;
 };
 
+// A vertex declaration that only counts.
+class FakeDeclaration final : public Counted<IDirect3DVertexDeclaration9> {
+public:
+    HRESULT GetDevice(IDirect3DDevice9**) override { return E_NOTIMPL; }
+    HRESULT GetDeclaration(D3DVERTEXELEMENT9*, UINT*) override { return E_NOTIMPL; }
+};
+
 class RecordingDevice final : public Counted<IDirect3DDevice9> {
 public:
     explicit RecordingDevice(Log* log) : m_log(log) {}
 
     FakeSurface backBuffer{1024, 320};
+    FakeDeclaration declaration;  // what CreateVertexDeclaration gives
     // The vertices of every DrawPrimitiveUP, four 40-byte records each.
     std::vector<std::vector<unsigned char>> drawnVertices;
 
@@ -152,13 +160,6 @@ public:
 
 private:
     Log* m_log;
-};
-
-// A vertex declaration that only counts.
-class FakeDeclaration final : public Counted<IDirect3DVertexDeclaration9> {
-public:
-    HRESULT GetDevice(IDirect3DDevice9**) override { return E_NOTIMPL; }
-    HRESULT GetDeclaration(D3DVERTEXELEMENT9*, UINT*) override { return E_NOTIMPL; }
 };
 
 }  // namespace gametest

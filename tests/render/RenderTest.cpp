@@ -147,8 +147,9 @@ TEST_P(RenderFailureTest, ShowsItsOwnBoxAndKeepsTheSize) {
     EXPECT_EQ(g_d3d9Module, nullptr);
     EXPECT_EQ(m_render.m_d3d, nullptr);
     EXPECT_EQ(m_render.m_device, nullptr);
-    if (loaded && std::string(c.variant) != "no-entry")
+    if (loaded && std::string(c.variant) != "no-entry") {
         EXPECT_EQ(Count(teardown, "[standin] unloaded"), 1) << teardown;
+    }
     EXPECT_EQ(Finalize(), "");
 }
 

@@ -9,8 +9,7 @@ namespace {
 // Frames are drawn one after another from the first, so a frame far out means a long run.
 constexpr std::uint32_t kLastFrame = 100000;
 
-bool ParseFrames(const std::string& text, std::vector<std::uint32_t>* frames,
-                 std::string* error) {
+bool ParseFrames(const std::string& text, std::vector<std::uint32_t>* frames, std::string* error) {
     size_t start = 0;
     while (start <= text.size()) {
         const size_t comma = text.find(',', start);

@@ -71,7 +71,8 @@ public:
                 m_failed = true;
                 return false;
             }
-            const std::string path = m_options.outDir + "/frame-" + std::to_string(m_frame) + ".png";
+            const std::string path =
+                m_options.outDir + "/frame-" + std::to_string(m_frame) + ".png";
             if (!WriteFramePng(frame, path)) {
                 std::fprintf(stderr, "dfcapture: cannot write %s\n", path.c_str());
                 m_failed = true;
@@ -106,8 +107,9 @@ int main(int argc, char** argv) {
     CaptureOptions options;
     std::string error;
     if (!ParseCaptureOptions(std::vector<std::string>(argv + 1, argv + argc), &options, &error)) {
-        std::fprintf(stderr, "dfcapture: %s\nusage: dfcapture --frames 1,157,471 --out DIR "
-                             "[--sheet FILE]\n",
+        std::fprintf(stderr,
+                     "dfcapture: %s\nusage: dfcapture --frames 1,157,471 --out DIR "
+                     "[--sheet FILE]\n",
                      error.c_str());
         return 2;
     }
