@@ -145,6 +145,8 @@ TEST(ProgramTest, SigtermEndsTheRunningProgramWithZero) {
     ASSERT_TRUE(result.exited) << Describe(result);
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(ParseMessageBoxes(result.err).empty()) << result.err;
+    // Shutdown released everything the Direct3D 9 module made before it was unloaded.
+    EXPECT_EQ(result.err.find("still alive"), std::string::npos) << result.err;
 }
 
 // The word after the first occurrence of label (spaces skipped), or "" without one.

@@ -120,6 +120,7 @@ TEST_F(RenderTest, StartsOnTheRealModuleWithTheFixedPresentationParameters) {
     EXPECT_EQ(m_render.m_d3d, nullptr);
     EXPECT_EQ(g_d3d9Module, nullptr);
     EXPECT_EQ(Count(first, "[standin] unloaded"), 1) << first;
+    EXPECT_EQ(first.find("still alive"), std::string::npos) << first;
     EXPECT_EQ(Finalize(), "");
 }
 
