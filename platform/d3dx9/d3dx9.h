@@ -44,8 +44,8 @@ D3DXMATRIX* D3DXMatrixInverse(D3DXMATRIX* out, float* determinant, const D3DXMAT
 
 // ---- Buffers --------------------------------------------------------------------------------
 
-inline constexpr IID IID_ID3DXBuffer = {0x6466d3d8, 0x0001, 0x4458,
-                                        {0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01}};
+inline constexpr IID IID_ID3DXBuffer = {
+    0x6466d3d8, 0x0001, 0x4458, {0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01}};
 
 struct ID3DXBuffer : IUnknown {
     virtual void* GetBufferPointer() = 0;
@@ -73,8 +73,8 @@ struct D3DXMACRO {
 struct ID3DXInclude;     // include handlers are not supported; pass null
 struct ID3DXEffectPool;  // effect pools are not supported; pass null
 
-inline constexpr IID IID_ID3DXEffect = {0x6466d3d8, 0x0002, 0x4458,
-                                        {0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02}};
+inline constexpr IID IID_ID3DXEffect = {
+    0x6466d3d8, 0x0002, 0x4458, {0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02}};
 
 struct ID3DXEffect : IUnknown {
     // Null for an unknown name. A null handle given to any setter makes it do nothing.
@@ -139,8 +139,8 @@ constexpr DWORD DT_CALCRECT = 0x00000400;
 
 struct ID3DXSprite;  // sprites are not supported; pass null
 
-inline constexpr IID IID_ID3DXFont = {0x6466d3d8, 0x0003, 0x4458,
-                                      {0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03}};
+inline constexpr IID IID_ID3DXFont = {
+    0x6466d3d8, 0x0003, 0x4458, {0x39, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03}};
 
 struct ID3DXFont : IUnknown {
     // Draws code page 932 text (count −1: up to the terminating zero) with its top-left corner
@@ -182,8 +182,8 @@ struct PALETTEENTRY;  // palettes are not supported; pass null
 // Image files in TGA or PNG form. Size D3DX_DEFAULT takes the file's size as it is.
 HRESULT D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, LPCSTR fileName, UINT width,
                                      UINT height, UINT mipLevels, DWORD usage, D3DFORMAT format,
-                                     D3DPOOL pool, DWORD filter, DWORD mipFilter,
-                                     D3DCOLOR colorKey, D3DXIMAGE_INFO* sourceInfo,
-                                     PALETTEENTRY* palette, IDirect3DTexture9** texture);
+                                     D3DPOOL pool, DWORD filter, DWORD mipFilter, D3DCOLOR colorKey,
+                                     D3DXIMAGE_INFO* sourceInfo, PALETTEENTRY* palette,
+                                     IDirect3DTexture9** texture);
 HRESULT D3DXCreateTextureFromFileInMemory(IDirect3DDevice9* device, const void* data,
                                           UINT dataLength, IDirect3DTexture9** texture);
