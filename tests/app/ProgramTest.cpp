@@ -15,6 +15,7 @@
 
 #include "ChildProcess.h"
 #include "MessageBoxLog.h"
+#include "TemporaryDirectory.h"
 
 namespace {
 
@@ -48,21 +49,7 @@ std::string Describe(const ChildResult& r) {
            "\nstdout:\n" + r.out + "\nstderr:\n" + r.err;
 }
 
-// A directory of its own, removed with everything in it afterwards.
-class EmptyDirectory {
-public:
-    EmptyDirectory() {
-        char pattern[] = "/tmp/dfapp-empty-XXXXXX";
-        if (mkdtemp(pattern) != nullptr) m_path = pattern;
-    }
-    ~EmptyDirectory() {
-        if (!m_path.empty()) std::filesystem::remove_all(m_path);
-    }
-    const std::string& path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
+using EmptyDirectory = win32test::TemporaryDirectory;
 
 // True once the process has installed a handler for SIGTERM (SDL does, when video starts):
 // from then on the signal is a quit request rather than the end of the process.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "MessageBoxLog.h"
+#include "TemporaryDirectory.h"
 #include "Recording.h"
 #include "assets/EmbeddedAssets.h"
 #include "game/Game.h"
@@ -133,18 +134,14 @@ protected:
         device.declaration.releaseLog = &log;
         device.declaration.releaseName = "declaration";
         g_render.m_device = &device;
-        char dir[] = "/tmp/dfdemo-game-XXXXXX";
-        ASSERT_NE(mkdtemp(dir), nullptr);
-        m_dir = dir;
+        ASSERT_FALSE(m_dir.path().empty());
         ASSERT_NE(getcwd(m_previous, sizeof m_previous), nullptr);
-        ASSERT_EQ(chdir(m_dir.c_str()), 0);
+        ASSERT_EQ(chdir(m_dir.path().c_str()), 0);
     }
     void TearDown() override {
         game.Finalize();
         g_render.m_device = nullptr;
-        std::remove("image.tga");
         EXPECT_EQ(chdir(m_previous), 0);
-        rmdir(m_dir.c_str());
     }
 
     void WriteImage(size_t bytes) {
@@ -169,7 +166,7 @@ protected:
     Log log;
     RecordingDevice device{&log};
     Game game;
-    std::string m_dir;
+    win32test::TemporaryDirectory m_dir;
     char m_previous[4096] = {};
 };
 

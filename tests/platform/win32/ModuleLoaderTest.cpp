@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ScopedEnvironment.h"
+#include "TemporaryDirectory.h"
 #include "platform/win32/win32.h"
 
 namespace {
@@ -22,21 +23,7 @@ int CallAnswer(HMODULE module) {
     return reinterpret_cast<AnswerFunction>(reinterpret_cast<void (*)()>(entry))();
 }
 
-// An empty directory of its own, removed afterwards.
-class EmptyDirectory {
-public:
-    EmptyDirectory() {
-        char pattern[] = "/tmp/dfwin32-empty-XXXXXX";
-        if (mkdtemp(pattern) != nullptr) m_path = pattern;
-    }
-    ~EmptyDirectory() {
-        if (!m_path.empty()) std::filesystem::remove_all(m_path);
-    }
-    const std::string& path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
+using EmptyDirectory = win32test::TemporaryDirectory;
 
 TEST(ModuleLoaderTest, FindsAWindowsNamedModuleBesideTheProgram) {
     ScopedEnvironment noDirectory("DFDEMO_MODULE_DIR", nullptr);
