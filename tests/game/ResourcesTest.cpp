@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "MessageBoxLog.h"
-#include "TemporaryDirectory.h"
 #include "Recording.h"
+#include "TemporaryDirectory.h"
 #include "assets/EmbeddedAssets.h"
 #include "game/Game.h"
 #include "game/QuadVertex.h"

@@ -3,20 +3,22 @@
 #include <stb_image_write.h>
 
 #include <algorithm>
-#include <cstdio>
+
+#include "tools/common/FileOutput.h"
 
 bool WriteFramePng(const CapturedFrame& frame, const std::string& path) {
     if (frame.width == 0 || frame.height == 0) return false;
-    // Written beside the target and renamed over it, so that a failed write leaves no
-    // truncated image behind.
-    const std::string partial = path + ".partial";
-    if (!stbi_write_png(partial.c_str(), static_cast<int>(frame.width),
-                        static_cast<int>(frame.height), 4, frame.rgba.data(),
-                        static_cast<int>(frame.width * 4))) {
-        std::remove(partial.c_str());
-        return false;
-    }
-    return std::rename(partial.c_str(), path.c_str()) == 0;
+    std::vector<std::uint8_t> png;
+    const int encoded = stbi_write_png_to_func(
+        [](void* context, void* data, int size) {
+            auto* out = static_cast<std::vector<std::uint8_t>*>(context);
+            out->insert(out->end(), static_cast<std::uint8_t*>(data),
+                        static_cast<std::uint8_t*>(data) + size);
+        },
+        &png, static_cast<int>(frame.width), static_cast<int>(frame.height), 4, frame.rgba.data(),
+        static_cast<int>(frame.width * 4));
+    std::string error;
+    return encoded && WriteFileAtomically(path, png, &error);
 }
 
 CapturedFrame StackFrames(const std::vector<CapturedFrame>& frames, unsigned gap,

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "tools/common/FileOutput.h"
 #include "tools/imagegen/CoverageRaster.h"
 #include "tools/imagegen/DistanceField.h"
-#include "tools/imagegen/FileOutput.h"
 #include "tools/imagegen/Flatten.h"
 #include "tools/imagegen/PngEncoder.h"
 #include "tools/imagegen/SvgPath.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "assets/DistanceFieldEncoding.h"
-#include "tools/imagegen/FileOutput.h"
+#include "tools/common/FileOutput.h"
 #include "tools/imagegen/ImageAssets.h"
 #include "tools/imagegen/PngEncoder.h"
 #include "tools/imagegen/PreviewRenderer.h"

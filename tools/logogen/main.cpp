@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "tools/imagegen/FileOutput.h"
+#include "tools/common/FileOutput.h"
 #include "tools/imagegen/PngEncoder.h"
 #include "tools/logogen/LogoDesign.h"
 

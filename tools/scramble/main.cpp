@@ -19,6 +19,7 @@
 
 #include "assets/DescrambleAsset.h"
 #include "platform/crt/aligned_memory.h"
+#include "tools/common/FileOutput.h"
 #include "tools/scramble/AssetSource.h"
 #include "tools/scramble/TokenSubstitution.h"
 
@@ -92,25 +93,6 @@ bool ReadFile(const std::string& path, std::string& contents) {
     return true;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& contents) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 // The file name part of path, for the comment of the generated source.
 std::string BaseName(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -154,8 +136,7 @@ int main(int argc, char** argv) {
 
     const std::string source =
         FormatAssetSource(options.symbol, options.header, BaseName(options.input), stored);
-    if (!WriteFileAtomically(options.output, source)) {
-        return Fail("cannot write " + options.output + ": " + std::strerror(errno));
-    }
+    if (!WriteFileAtomically(options.output, source, &error))
+        return Fail("cannot write " + options.output + " (" + error + ")");
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "tools/imagegen/FileOutput.h"
+#include "tools/common/FileOutput.h"
 
 #include <cerrno>
 #include <cstddef>
