@@ -59,11 +59,6 @@ void DeleteContext(SDL_GLContext context) {
 GlProbe ProbeOpenGl() {
     GlProbe probe;
     if (!win32::EnsureVideo()) return probe;
-    // SDL unloads the OpenGL library with the last OpenGL window and loads it again with the
-    // next; every reload brings the driver up anew. One reference held for the life of the
-    // process keeps it loaded.
-    static const bool kKeptLoaded = SDL_GL_LoadLibrary(nullptr) == 0;
-    (void)kKeptLoaded;
     SDL_Window* previousWindow = SDL_GL_GetCurrentWindow();
     SDL_GLContext previousContext = SDL_GL_GetCurrentContext();
 
